@@ -1,0 +1,68 @@
+#include "widgets/bitmap_slider.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+BitmapSlider::BitmapSlider(QWidget* parent) : QWidget(parent) {}
+
+void BitmapSlider::setImageRuler(const QImage& ruler) {
+  ruler_ = ruler;
+  // The stretched ruler covers every pixel, so what lies beneath need not be painted first.
+  setAttribute(Qt::WA_OpaquePaintEvent, !ruler_.isNull());
+  update();
+}
+
+void BitmapSlider::setImageThumb(const QImage& thumb) {
+  thumb_ = thumb;
+  frames_ = cutThumbFrames(thumb);
+  core_.setFrameSize(frames_.normal.size());
+  update();
+}
+
+void BitmapSlider::setPosition(std::int32_t position) {
+  if (core_.setPosition(position)) {
+    update();
+  }
+}
+
+void BitmapSlider::setMaximum(std::int32_t maximum) {
+  if (core_.setMaximum(maximum)) {
+    update();
+  }
+}
+
+void BitmapSlider::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  if (!ruler_.isNull()) {
+    painter.drawImage(rect(), ruler_);
+  }
+  const QImage& frame = core_.pressed() ? frames_.pressed : frames_.normal;
+  if (!frame.isNull()) {
+    painter.drawImage(QPoint(core_.thumbLeft(), core_.thumbTop()), frame);
+  }
+}
+
+void BitmapSlider::resizeEvent(QResizeEvent* event) {
+  core_.setSize(size());
+  QWidget::resizeEvent(event);
+}
+
+void BitmapSlider::mousePressEvent(QMouseEvent*) {
+  core_.press();
+  Q_EMIT beginChange();
+  update();
+}
+
+void BitmapSlider::mouseMoveEvent(QMouseEvent* event) {
+  const QPoint p = event->position().toPoint();
+  if (core_.move(p.x(), p.y(), event->buttons().testFlag(Qt::LeftButton))) {
+    update();
+    Q_EMIT changed();
+  }
+}
+
+void BitmapSlider::mouseReleaseEvent(QMouseEvent*) {
+  core_.release();
+  update();
+  Q_EMIT stopChanged();
+}
