@@ -83,8 +83,8 @@ Colour ballColour(const Ball& b, double u, double v) {
   // A small sharp highlight: the gloss.
   const double hx = lx, hy = ly, hz = lz + 1;
   const double hl = std::hypot(hx, hy, hz);
-  const double spec = std::pow(std::max(0.0, (nx * hx + ny * hy + nz * hz) / hl), 60);
-  return mix(c, Colour{255, 255, 255}, spec * 1.6);
+  const double gloss = std::pow(std::max(0.0, (nx * hx + ny * hy + nz * hz) / hl), 60);
+  return mix(c, Colour{255, 255, 255}, gloss * 1.6);
 }
 
 // --- Caption plate ---------------------------------------------------------------------------
