@@ -272,6 +272,7 @@ int MpvBackend::open(const QString& fileName) {
   }
   loaded_ = true;
   haltedAt_ = 0;
+  length_.reset();
   surface_ = nullptr;
   rect_.reset();
   learnVideo();
@@ -308,6 +309,7 @@ int MpvBackend::unload() {
   }
   loaded_ = false;
   haltedAt_.reset();
+  length_.reset();
   expectedPath_.clear();
   const char* command[] = {"stop", nullptr};
   const int result = mpv_command(handle_.get(), command);
@@ -403,12 +405,16 @@ MediaQuery MpvBackend::length() {
   if (!loaded_) {
     return {kResultNoDevice, 0};
   }
-  double seconds = 0;
-  const int result = mpv_get_property(handle_.get(), "duration", MPV_FORMAT_DOUBLE, &seconds);
-  if (result < 0) {
-    return {fromMpvError(result), 0};
+  // A file's length is fixed once it is loaded; the window asks for it on every tick.
+  if (!length_) {
+    double seconds = 0;
+    const int result = mpv_get_property(handle_.get(), "duration", MPV_FORMAT_DOUBLE, &seconds);
+    if (result < 0) {
+      return {fromMpvError(result), 0};
+    }
+    length_ = toMilliseconds(seconds);
   }
-  return {kResultOk, toMilliseconds(seconds)};
+  return {kResultOk, *length_};
 }
 
 MediaQuery MpvBackend::position() {

@@ -109,6 +109,7 @@ class MpvBackend : public MediaBackend {
   bool loaded_ = false;
   // Where the media stands while it is halted by a command (libmpv's own clock is not exact then).
   std::optional<qint32> haltedAt_;
+  std::optional<qint32> length_;  // asked once per file
   bool hasVideo_ = false;
   QSize pictureSize_;
   VideoSurface* surface_ = nullptr;
