@@ -8,8 +8,8 @@
 // word; 0x0000 is silence, 0xFFFF full). Calls return a result code, 0 on success.
 struct WaveOutCaps {
   QString name;
-  bool hasVolume = false;      // the output's level can be set
-  bool hasLeftRight = false;   // left and right can be set apart
+  bool hasVolume = false;     // the output's level can be set
+  bool hasLeftRight = false;  // left and right can be set apart
 };
 
 class WaveOut {

@@ -19,7 +19,7 @@ SkinControl* SkinForm::controlAt(const QPoint& p, bool forHover) const {
   const QObjectList& kids = children();
   for (auto it = kids.crbegin(); it != kids.crend(); ++it) {
     auto* control = qobject_cast<SkinControl*>(*it);
-    if (control == nullptr || !control->isVisible() || !control->geometry().contains(p)) {
+    if (control == nullptr || !control->isVisibleTo(this) || !control->geometry().contains(p)) {
       continue;
     }
     if (!forHover && !control->isEnabled()) {
@@ -231,7 +231,7 @@ void SkinForm::updateShape() {
   shapeUpdatePending_ = false;
   // Render what the window shows now and keep every pixel that is not the key colour.
   const QImage image = grab().toImage().convertToFormat(QImage::Format_RGB32);
-  const QImage keyMask = image.createMaskFromColor(QColor::fromRgb(kKeyColor).rgb(), Qt::MaskOutColor);
+  const QImage keyMask = image.createMaskFromColor(QColor::fromRgb(kKeyColor).rgb(), Qt::MaskInColor);
   shape_ = QRegion(QBitmap::fromImage(keyMask));
   applyMask();
 }

@@ -29,8 +29,8 @@ void SkinPanel::paintEvent(QPaintEvent*) {
   const int w = width();
   const int h = height();
   for (int i = 0; i < bevelWidth_; ++i) {
-    painter.fillRect(i, i, w - 2 * i, 1, shadow);          // top
-    painter.fillRect(i, i, 1, h - 2 * i, shadow);          // left
+    painter.fillRect(i, i, w - 2 * i, 1, shadow);             // top
+    painter.fillRect(i, i, 1, h - 2 * i, shadow);             // left
     painter.fillRect(i, h - 1 - i, w - 2 * i, 1, highlight);  // bottom
     painter.fillRect(w - 1 - i, i, 1, h - 2 * i, highlight);  // right
   }

@@ -14,13 +14,13 @@ TEST(ErrorBoxText, AppendsAPeriodOnlyAfterCharactersAboveThePeriod) {
     const char* shown;
   };
   const Case cases[] = {
-      {"Fehler", "Fehler."},          // letter
-      {"Code 7", "Code 7."},          // digit
-      {"Achtung:", "Achtung:."},      // colon
-      {"Wirklich?", "Wirklich?."},    // question mark
-      {"Fertig.", "Fertig."},         // period
-      {"Halt!", "Halt!"},             // exclamation mark
-      {"eins,", "eins,"},             // comma
+      {"Fehler", "Fehler."},        // letter
+      {"Code 7", "Code 7."},        // digit
+      {"Achtung:", "Achtung:."},    // colon
+      {"Wirklich?", "Wirklich?."},  // question mark
+      {"Fertig.", "Fertig."},       // period
+      {"Halt!", "Halt!"},           // exclamation mark
+      {"eins,", "eins,"},           // comma
       {"Bindestrich-", "Bindestrich-"},
       {"(Klammer)", "(Klammer)"},
       {"Leer ", "Leer "},

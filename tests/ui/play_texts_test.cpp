@@ -8,8 +8,8 @@ TEST(PlayTexts, FormatPlayTimePadsWithBlanksNeverZeros) {
     const char* text;
   };
   const Case cases[] = {
-      {0, " 0: 0"},        {187000, " 3: 7"},   {65000, " 1: 5"},    {65999, " 1: 5"},
-      {600000, "10: 0"},   {3599999, "59:59"}, {6000000, "100: 0"}, {999, " 0: 0"},
+      {0, " 0: 0"},      {187000, " 3: 7"},  {65000, " 1: 5"},    {65999, " 1: 5"},
+      {600000, "10: 0"}, {3599999, "59:59"}, {6000000, "100: 0"}, {999, " 0: 0"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(formatPlayTime(c.ms), QLatin1String(c.text)) << c.ms;
