@@ -5,6 +5,7 @@
 #include "app/engine_output_level.h"
 #include "playback/mpv_backend.h"
 #include "playback/wave_out.h"
+#include "ui/invent.h"
 #include "ui/main_fenster.h"
 #include "ui/skin.h"
 
@@ -31,11 +32,16 @@ int main(int argc, char** argv) {
   arguments.removeFirst();  // the program's own path
   services.arguments = arguments;
 
-  TMainFenster mainFenster(Skin::load(), std::move(services));
+  const Skin skin = Skin::load();
+  TMainFenster mainFenster(skin, std::move(services));
   if (!mainFenster.windowIcon().isNull()) {
     QApplication::setWindowIcon(mainFenster.windowIcon());
   }
   app.runHandler([&] { mainFenster.FormCreate(); });
+  // The splash's fade timer runs from here; its ticks are handled inside FormShow's modal phase.
+  TInvent invent(skin);
+  mainFenster.Invent = &invent;
+  invent.onHandOver = [&] { mainFenster.HandOver(); };
   app.runHandler([&] { mainFenster.FormShow(); });
   mainFenster.show();
   mainFenster.raise();

@@ -7,7 +7,9 @@
 #include "ui/close_animation.h"
 #include "ui/display_panel.h"
 #include "ui/fonts.h"
+#include "ui/invent.h"
 #include "ui/player_control.h"
+#include "ui/tray_icon.h"
 #include "widgets/bitmap_slider.h"
 #include "widgets/gradient_progress.h"
 #include "widgets/hot_link.h"
@@ -90,6 +92,26 @@ PictureButton* makeSwitch(QWidget* parent, const QRect& place, const QImage& rai
 
 }  // namespace
 
+// How the tray icon hides and restores the application: the main window is its only window.
+// Hiding the window takes its task bar entry away; showing it brings the entry back.
+class TMainFenster::TrayHostAdapter : public TrayHost {
+ public:
+  explicit TrayHostAdapter(TMainFenster& window) : window_(window) {}
+  bool isMinimized() const override { return window_.isMinimized(); }
+  void minimizeApplication() override { window_.showMinimized(); }
+  void hideTaskbarEntry() override { window_.hide(); }
+  void showTaskbarEntry() override {}
+  void restoreApplication() override { window_.showNormal(); }
+  void showMainWindow() override {
+    window_.show();
+    window_.raise();
+    window_.activateWindow();
+  }
+
+ private:
+  TMainFenster& window_;
+};
+
 TMainFenster::TMainFenster(const Skin& skin, MainFensterServices services)
     : OpenDlg(std::move(services.fileDialog)),
       Player(std::move(services.mediaBackend)),
@@ -108,6 +130,7 @@ TMainFenster::TMainFenster(const Skin& skin, MainFensterServices services)
     icon.addPixmap(QPixmap::fromImage(skin.icon16));
     setWindowIcon(icon);
   }
+  trayHost_ = std::make_unique<TrayHostAdapter>(*this);
   createControls(skin);
   connectHandlers();
   quitApplication = [] { QCoreApplication::quit(); };
@@ -270,6 +293,8 @@ void TMainFenster::createControls(const Skin& skin) {
   OpenDlg.filter = QString::fromUtf8(kOpenDialogFilter);
   OpenDlg.setFilterIndex(1);
   Player.setDisplay(Display);
+
+  TrayIcon = new ::TrayIcon(skin, *trayHost_, this);
 }
 
 void TMainFenster::connectHandlers() {
@@ -291,7 +316,30 @@ void TMainFenster::connectHandlers() {
   connect(Timer, &QTimer::timeout, this, &TMainFenster::TimerTimer);
 }
 
-void TMainFenster::FormShow() {}
+// Shows the splash window modally; the main window comes on screen when this returns.
+void TMainFenster::FormShow() {
+  if (Invent != nullptr) {
+    Invent->showModal();
+  }
+}
+
+void TMainFenster::HandOver() {
+  Invent->stopAndClose();
+  TrayIcon->setActive(true);
+  if (isVisible()) {
+    raise();
+    activateWindow();
+  }
+}
+
+// A minimize command from outside (task bar, window manager, minimizeBtn): once the tray icon
+// is active, the application goes to the tray.
+void TMainFenster::changeEvent(QEvent* event) {
+  SkinForm::changeEvent(event);
+  if (event->type() == QEvent::WindowStateChange && isMinimized()) {
+    TrayIcon->minimizeCommand();
+  }
+}
 
 void TMainFenster::CloseBtnClick() {
   DisappearHorizontally();

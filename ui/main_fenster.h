@@ -23,6 +23,8 @@ class PictureImage;
 class PlayerControl;
 class SkinLabel;
 class Starfield;
+class TInvent;
+class TrayIcon;
 class UrlOpener;
 
 // What the main window gets from outside: the platform services behind small interfaces, so
@@ -91,6 +93,17 @@ class TMainFenster : public SkinForm {
  public:
   SoundControl Sound;
 
+  // The notification-area icon: inactive until the splash hands over. It is declared here with
+  // its class name qualified because the member carries the same name.
+  ::TrayIcon* TrayIcon = nullptr;
+  // The splash window, which FormShow shows modally; set by the start-up.
+  TInvent* Invent = nullptr;
+
+  // The hand-over at the end of the splash fade: the splash closes, the tray icon is added, and
+  // the main window comes up (at once if a close request already ended the splash's modal phase,
+  // otherwise as soon as FormShow returns).
+  void HandOver();
+
   // --- Drag state ---
   bool FDragging = false;
   int FDragX = 0;
@@ -148,11 +161,14 @@ class TMainFenster : public SkinForm {
   void formMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers mods, int x, int y) override;
   void formMouseMove(Qt::KeyboardModifiers mods, int x, int y) override;
   void formMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers mods, int x, int y) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void createControls(const Skin& skin);
   void connectHandlers();
 
+  class TrayHostAdapter;
+  std::unique_ptr<TrayHostAdapter> trayHost_;
   std::unique_ptr<UrlOpener> urlOpener_;
   QStringList arguments_;
 };
