@@ -13,6 +13,7 @@ void BitmapSlider::setImageRuler(const QImage& ruler) {
 }
 
 void BitmapSlider::setImageThumb(const QImage& thumb) {
+  syncSize();
   thumb_ = thumb;
   frames_ = cutThumbFrames(thumb);
   core_.setFrameSize(frames_.normal.size());
@@ -20,18 +21,21 @@ void BitmapSlider::setImageThumb(const QImage& thumb) {
 }
 
 void BitmapSlider::setPosition(std::int32_t position) {
+  syncSize();
   if (core_.setPosition(position)) {
     update();
   }
 }
 
 void BitmapSlider::setMaximum(std::int32_t maximum) {
+  syncSize();
   if (core_.setMaximum(maximum)) {
     update();
   }
 }
 
 void BitmapSlider::paintEvent(QPaintEvent*) {
+  syncSize();
   QPainter painter(this);
   if (!ruler_.isNull()) {
     painter.drawImage(rect(), ruler_);
@@ -42,18 +46,28 @@ void BitmapSlider::paintEvent(QPaintEvent*) {
   }
 }
 
+// Qt delivers no resize to a widget that has never been shown, so the arithmetic takes the
+// widget's current size before it is used.
+void BitmapSlider::syncSize() {
+  if (core_.size() != size()) {
+    core_.setSize(size());
+  }
+}
+
 void BitmapSlider::resizeEvent(QResizeEvent* event) {
-  core_.setSize(size());
+  syncSize();
   QWidget::resizeEvent(event);
 }
 
 void BitmapSlider::mousePressEvent(QMouseEvent*) {
+  syncSize();
   core_.press();
   Q_EMIT beginChange();
   update();
 }
 
 void BitmapSlider::mouseMoveEvent(QMouseEvent* event) {
+  syncSize();
   const QPoint p = event->position().toPoint();
   if (core_.move(p.x(), p.y(), event->buttons().testFlag(Qt::LeftButton))) {
     update();

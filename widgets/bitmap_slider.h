@@ -46,6 +46,7 @@ class BitmapSlider : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
+  void syncSize();
   QImage ruler_;
   QImage thumb_;
   ThumbFrames frames_;

@@ -9,6 +9,7 @@
 
 #include "tests/support/fake_media_backend.h"
 #include "tests/support/fake_wave_out.h"
+#include "tests/support/qt_printers.h"
 #include "tests/support/recording_error_box.h"
 #include "ui/main_fenster.h"
 #include "widgets/url_opener.h"
