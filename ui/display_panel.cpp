@@ -2,11 +2,14 @@
 
 #include <QPainter>
 
+#include "ui/skin_form.h"
+
 class DisplayPanel::VideoView : public QWidget {
  public:
   explicit VideoView(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
+    setProperty(SkinForm::kOpaqueToShape, true);
   }
 
   void setFrame(const QImage& frame, const QRect& target) {

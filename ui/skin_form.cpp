@@ -233,6 +233,12 @@ void SkinForm::updateShape() {
   const QImage image = grab().toImage().convertToFormat(QImage::Format_RGB32);
   const QImage keyMask = image.createMaskFromColor(QColor::fromRgb(kKeyColor).rgb(), Qt::MaskInColor);
   shape_ = QRegion(QBitmap::fromImage(keyMask));
+  // Moving pictures are never keyed: a red pixel in one frame must not leave a hole in the next.
+  for (const QWidget* child : findChildren<QWidget*>()) {
+    if (child->property(kOpaqueToShape).toBool() && child->isVisibleTo(this)) {
+      shape_ += QRect(child->mapTo(this, QPoint(0, 0)), child->size());
+    }
+  }
   applyMask();
 }
 

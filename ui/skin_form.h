@@ -23,6 +23,9 @@ class SkinForm : public QWidget {
 
  public:
   static constexpr QRgb kKeyColor = 0xff0000u;  // pure red
+  // A child with this property set to true always belongs to the shape, whatever it paints
+  // (the video picture).
+  static constexpr const char* kOpaqueToShape = "quorviOpaqueToShape";
 
   explicit SkinForm(QWidget* parent = nullptr);
 

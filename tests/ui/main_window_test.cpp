@@ -197,3 +197,25 @@ TEST(FormCreate, OpensAndPlaysOnlyTheFirstArgument) {
   EXPECT_EQ(f.w().ByteProg->hint(), QStringLiteral("Total: 180000"));
   EXPECT_EQ(f.w().VolLev->hint(), QStringLiteral("Volume: 50% / Progress: 0%"));
 }
+
+TEST(WindowShape, RedPixelsAreSeeThroughExceptInTheMovingPicture) {
+  WindowFixture f;
+  f.w().updateShape();
+  const QRegion shape = f.w().shapeRegion();
+  EXPECT_TRUE(shape.contains(QPoint(200, 90)));    // background picture
+  EXPECT_FALSE(shape.contains(QPoint(200, 200)));  // the red strip below it
+  EXPECT_FALSE(shape.contains(QPoint(0, 50)));     // left of the background
+  EXPECT_FALSE(shape.contains(QPoint(2, 0)));      // its red top-left corner
+  EXPECT_TRUE(shape.contains(QPoint(5, 120)));     // a switch's red field is not drawn: metal shows
+  EXPECT_TRUE(shape.contains(QPoint(30, 130)));    // the key itself
+
+  f.w().SwitchVolClick();  // the volume slider fills part of the strip
+  f.w().updateShape();
+  EXPECT_TRUE(f.w().shapeRegion().contains(QPoint(200, 152)));
+
+  QImage red(160, 120, QImage::Format_RGB32);
+  red.fill(QColor(255, 0, 0));
+  f.w().Display->showVideoFrame(red, QRect(0, 0, 160, 120));
+  f.w().updateShape();
+  EXPECT_TRUE(f.w().shapeRegion().contains(QPoint(276 + 80, 8 + 60)));
+}
