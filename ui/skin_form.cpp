@@ -74,7 +74,7 @@ void SkinForm::mouseMoveEvent(QMouseEvent* event) {
     return;
   }
   if (captureWindow_) {
-    updateHover(p);
+    // The window keeps the mouse: no control gets hover notices until the release.
     formMouseMove(event->modifiers(), p.x(), p.y());
     return;
   }
@@ -158,6 +158,10 @@ void SkinForm::setHover(SkinControl* control) {
   }
   if (control != nullptr) {
     control->routedEnter();
+  }
+  // Only a control's own cursor counts: cursor() of one without reports the window's, which
+  // may still be the cursor of the control hovered before.
+  if (control != nullptr && control->testAttribute(Qt::WA_SetCursor)) {
     setCursor(control->cursor());
   } else {
     unsetCursor();

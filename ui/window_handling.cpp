@@ -39,6 +39,8 @@ void TMainFenster::SwitchVolClick() {
   Slider2->setVisible(Slider2->isHidden());
 }
 
+// Minimizes the shown window. Not showMinimized(): it shows the window again after the state
+// change, which would undo the auto-hide that the change triggers while the tray icon is active.
 void TMainFenster::minimizeBtnClick() {
-  showMinimized();
+  setWindowState(windowState() | Qt::WindowMinimized);
 }
