@@ -37,12 +37,20 @@ void SkinForm::paintEvent(QPaintEvent*) {
   painter.fillRect(rect(), QColor::fromRgb(kKeyColor));
 }
 
+// The pointer relative to where the window is now. The event's own local position is relative
+// to where the window was when the windowing system produced the event; during a drag that can
+// be before the last move took effect, and the grabbed point would then run away from the
+// pointer. The pointer's screen position has no such lag.
+QPoint SkinForm::clientPoint(const QMouseEvent* event) const {
+  return event->globalPosition().toPoint() - geometry().topLeft();
+}
+
 bool SkinForm::overOwnSurface(const QPoint& p) const {
   return rect().contains(p) && (shape_.isEmpty() || shape_.contains(p));
 }
 
 void SkinForm::press(QMouseEvent* event, bool doubleClick) {
-  const QPoint p = event->position().toPoint();
+  const QPoint p = clientPoint(event);
   const Qt::MouseButton button = event->button();
   SkinControl* target = controlAt(p, false);
   if (button == Qt::LeftButton) {
@@ -66,7 +74,7 @@ void SkinForm::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void SkinForm::mouseMoveEvent(QMouseEvent* event) {
-  const QPoint p = event->position().toPoint();
+  const QPoint p = clientPoint(event);
   if (captureControl_ != nullptr) {
     const bool inside = captureControl_->geometry().contains(p);
     setHover(inside ? captureControl_.data() : nullptr);
@@ -93,7 +101,7 @@ void SkinForm::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void SkinForm::mouseReleaseEvent(QMouseEvent* event) {
-  const QPoint p = event->position().toPoint();
+  const QPoint p = clientPoint(event);
   const Qt::MouseButton button = event->button();
   if (button == Qt::LeftButton && (captureControl_ != nullptr || captureWindow_)) {
     QPointer<SkinControl> receiver = captureControl_;

@@ -60,6 +60,7 @@ class SkinForm : public QWidget {
   void childEvent(QChildEvent* event) override;
 
  private:
+  QPoint clientPoint(const QMouseEvent* event) const;
   void press(QMouseEvent* event, bool doubleClick);
   void setHover(SkinControl* control);
   void updateHover(const QPoint& p);

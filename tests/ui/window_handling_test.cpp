@@ -97,6 +97,23 @@ TEST(WindowDrag, TheGrabbedPointFollowsThePointerInTwoMovesHorizontalFirst) {
   EXPECT_EQ(f.w().pos(), kDesignedPlace + QPoint(-900, -600));
 }
 
+TEST(WindowDrag, AMoveReportedAgainstTheWindowsOldPlaceStillKeepsTheGrabbedPointUnderThePointer) {
+  // The windowing system may produce a move event before it has applied the window's last move;
+  // its local position is then relative to the old place, its screen position is right.
+  WindowFixture f;
+  const QPoint grab = kDesignedPlace + kOnBackground;
+  f.press(kOnBackground);
+  moveTo(f, grab + QPoint(40, -30), Qt::LeftButton);
+  ASSERT_EQ(f.w().pos(), kDesignedPlace + QPoint(40, -30));
+  const QPoint pointer = grab + QPoint(118, 105);
+  QMouseEvent late(QEvent::MouseMove, QPointF(pointer - kDesignedPlace), QPointF(pointer), Qt::NoButton,
+                   Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(&f.w(), &late);
+  EXPECT_EQ(f.w().pos(), kDesignedPlace + QPoint(118, 105));
+  f.release(pointer - f.w().pos());
+  EXPECT_FALSE(f.w().FDragging);
+}
+
 TEST(WindowDrag, PressAndReleaseWithoutMovementOrAMoveWithoutAPressMoveNothing) {
   WindowFixture f;
   f.move(kOnBackground + QPoint(40, 10));
