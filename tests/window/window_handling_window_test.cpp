@@ -298,3 +298,47 @@ TEST_F(RunningPlayer, TheSwitchesShowThePanelsBelowTheBackground) {
   EXPECT_TRUE(isRootBlack(w.pixel(kVolumeStrip)));
   EXPECT_TRUE(isRootBlack(w.pixel(kScale)));
 }
+
+TEST_F(RunningPlayer, ARightDragReleasedOutsideGoesOnOverTheSurfaceUntilAClick) {
+  ASSERT_TRUE(waitForPlayingWindowAt(kWindowPlace));
+  const QPoint grab = kWindowPlace + kMetal;
+  const QPoint firstStep(20, 10);
+  const QPoint outside(100, 900);
+  auto at = [](QPoint p) { return QStringList{QString::number(p.x()), QString::number(p.y())}; };
+  // Right button down on the background and a step with it held. Each step waits for its effect:
+  // the toolkit merges queued pointer moves, so a step followed at once by another would vanish.
+  ASSERT_TRUE(session->xdotool(
+      QStringList{QStringLiteral("mousemove")} + at(grab) +
+      QStringList{QStringLiteral("mousedown"), QStringLiteral("3"), QStringLiteral("mousemove")} +
+      at(grab + firstStep)));
+  const QPoint afterStep = kWindowPlace + firstStep;
+  QImage shot = pollScreen(
+      kReactTimeoutMs, [&] { return screen(); },
+      [&](const QImage& s) { return isLitGreen(s.pixel(afterStep + kPlayIndicator)); });
+  ASSERT_TRUE(isLitGreen(shot.pixel(afterStep + kPlayIndicator))) << "the held right button did not drag";
+  // Off the window and up there: without a capture the window sees neither.
+  ASSERT_TRUE(session->xdotool(QStringList{QStringLiteral("mousemove")} + at(outside) +
+                               QStringList{QStringLiteral("mouseup"), QStringLiteral("3")}));
+
+  // No button held: the pointer coming over the background still drags the window, so the
+  // grabbed point comes under it.
+  const QPoint overSurface = afterStep + QPoint(250, 90);
+  ASSERT_TRUE(session->xdotool(QStringList{QStringLiteral("mousemove")} + at(overSurface)));
+  const QPoint followed = overSurface - kMetal;
+  shot = pollScreen(
+      kReactTimeoutMs, [&] { return screen(); },
+      [&](const QImage& s) { return isLitGreen(s.pixel(followed + kPlayIndicator)); });
+  EXPECT_TRUE(isLitGreen(shot.pixel(followed + kPlayIndicator))) << "the window did not follow the pointer";
+
+  // A left click there ends the drag: the pointer moves on, the window stays.
+  ASSERT_TRUE(session->clickAt(overSurface, overSurface + QPoint(30, 20)));
+  ASSERT_TRUE(session->xdotool(QStringList{QStringLiteral("mousemove")} + at(overSurface + QPoint(60, 40))));
+  // The program handles input in order: once a later click on SwitchVol shows its strip where
+  // the window was left, the move before it has been handled too, and did not drag.
+  ASSERT_TRUE(session->clickAt(followed + kSwitchVolKey));
+  shot = pollScreen(
+      kReactTimeoutMs, [&] { return screen(); },
+      [&](const QImage& s) { return !isRootBlack(s.pixel(followed + kVolumeStrip)); });
+  EXPECT_FALSE(isRootBlack(shot.pixel(followed + kVolumeStrip)));
+  EXPECT_TRUE(isLitGreen(shot.pixel(followed + kPlayIndicator))) << "the window moved after the click";
+}
