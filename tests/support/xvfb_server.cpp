@@ -1,42 +1,37 @@
 #include "tests/support/xvfb_server.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QFileInfo>
-#include <QThread>
 
 namespace {
-constexpr int kFirstDisplay = 70;
-constexpr int kLastDisplay = 199;
 constexpr int kStartTimeoutMs = 10000;
 }  // namespace
 
+// Xvfb chooses a free display itself and writes its number to the descriptor given with
+// -displayfd (here its standard output), so test processes running side by side never race
+// for the same display.
 XvfbServer::XvfbServer(int width, int height) {
-  for (int n = kFirstDisplay + static_cast<int>(QCoreApplication::applicationPid() % 40); n <= kLastDisplay;
-       ++n) {
-    if (QFileInfo::exists(QStringLiteral("/tmp/.X%1-lock").arg(n)) ||
-        QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n))) {
-      continue;
-    }
-    server_.start(QStringLiteral("Xvfb"),
-                  {QStringLiteral(":%1").arg(n), QStringLiteral("-screen"), QStringLiteral("0"),
-                   QStringLiteral("%1x%2x24").arg(width).arg(height), QStringLiteral("-br"),
-                   QStringLiteral("-nolisten"), QStringLiteral("tcp")});
-    if (!server_.waitForStarted()) {
-      return;
-    }
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < kStartTimeoutMs && server_.state() == QProcess::Running) {
-      if (QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n))) {
+  server_.start(QStringLiteral("Xvfb"),
+                {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                 QStringLiteral("0"), QStringLiteral("%1x%2x24").arg(width).arg(height),
+                 QStringLiteral("-br"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+  if (!server_.waitForStarted()) {
+    return;
+  }
+  QElapsedTimer clock;
+  clock.start();
+  QByteArray output;
+  while (clock.elapsed() < kStartTimeoutMs && server_.state() == QProcess::Running) {
+    server_.waitForReadyRead(100);
+    output += server_.readAllStandardOutput();
+    if (output.contains('\n')) {
+      bool ok = false;
+      const int n = output.trimmed().toInt(&ok);
+      if (ok) {
         number_ = n;
         running_ = true;
-        return;
       }
-      QThread::msleep(20);
+      return;
     }
-    server_.kill();
-    server_.waitForFinished();
   }
 }
 
