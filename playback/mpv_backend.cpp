@@ -11,6 +11,7 @@
 #include <cstring>
 #include <filesystem>
 #include <limits>
+#include <utility>
 
 #include "playback/media_device_error.h"
 #include "playback/video_surface.h"
@@ -18,6 +19,10 @@
 namespace {
 
 constexpr quint64 kOnLoadHook = 1;
+// Reply ids of the observed properties.
+constexpr quint64 kObserveTimePos = 1;
+constexpr quint64 kObserveEofReached = 2;
+constexpr quint64 kObserveDuration = 3;
 constexpr int kCloseTimeoutMs = 2000;
 // libmpv's software renderer wants rows and the buffer aligned for SIMD.
 constexpr qsizetype kRenderAlignment = 64;
@@ -109,6 +114,12 @@ MpvBackend::MpvBackend() {
   handle_ = std::move(handle);
   // The render context must be declared after the core; reset order is handled in ~MpvBackend.
   mpv_hook_add(handle_.get(), kOnLoadHook, "on_load", 0);
+  // The position timer asks for the position several times every 10 ms. A synchronous property
+  // read locks libmpv's core, which wakes its thread and waits for it: hundreds of thread
+  // switches a second. Observed, a value is fetched once per change and arrives as an event.
+  mpv_observe_property(handle_.get(), kObserveTimePos, "time-pos", MPV_FORMAT_DOUBLE);
+  mpv_observe_property(handle_.get(), kObserveEofReached, "eof-reached", MPV_FORMAT_FLAG);
+  mpv_observe_property(handle_.get(), kObserveDuration, "duration", MPV_FORMAT_DOUBLE);
   mpv_set_wakeup_callback(handle_.get(), &MpvBackend::onWakeup, this);
   if (render_) {
     mpv_render_context_set_update_callback(render_.get(), &MpvBackend::onRenderUpdate, this);
@@ -158,6 +169,13 @@ void MpvBackend::onRenderUpdate(void* self) {
 
 void MpvBackend::drainEvents() {
   drainQueued_ = false;
+  pumpEvents();
+}
+
+// mpv_wait_event with a zero timeout only looks at this client's queue. When an observed
+// property was marked changed, it asks the core for the new value once (which arrives as a
+// later event), not on every call.
+void MpvBackend::pumpEvents() {
   while (true) {
     const mpv_event* event = mpv_wait_event(handle_.get(), 0);
     if (event->event_id == MPV_EVENT_NONE) {
@@ -203,6 +221,28 @@ void MpvBackend::handleEvent(const mpv_event& event) {
     }
     case MPV_EVENT_IDLE:
       idle_ = true;
+      break;
+    case MPV_EVENT_PROPERTY_CHANGE:
+      handlePropertyChange(event.reply_userdata, *static_cast<const mpv_event_property*>(event.data));
+      break;
+    default:
+      break;
+  }
+}
+
+void MpvBackend::handlePropertyChange(quint64 id, const mpv_event_property& property) {
+  // A property without a value (no file, or not known yet) comes with MPV_FORMAT_NONE.
+  const bool isDouble = property.format == MPV_FORMAT_DOUBLE && property.data != nullptr;
+  const bool isFlag = property.format == MPV_FORMAT_FLAG && property.data != nullptr;
+  switch (id) {
+    case kObserveTimePos:
+      timePos_ = isDouble ? std::optional(*static_cast<const double*>(property.data)) : std::nullopt;
+      break;
+    case kObserveEofReached:
+      eofReached_ = isFlag && *static_cast<const int*>(property.data) != 0;
+      break;
+    case kObserveDuration:
+      duration_ = isDouble ? std::optional(*static_cast<const double*>(property.data)) : std::nullopt;
       break;
     default:
       break;
@@ -272,9 +312,16 @@ int MpvBackend::open(const QString& fileName) {
   }
   loaded_ = true;
   haltedAt_ = 0;
+  resumedAt_.reset();
   length_.reset();
   surface_ = nullptr;
   rect_.reset();
+  refreshClock();
+  // Read once here: an observed duration may still be the previous file's until its event comes.
+  double seconds = 0;
+  if (mpv_get_property(handle_.get(), "duration", MPV_FORMAT_DOUBLE, &seconds) >= 0) {
+    length_ = toMilliseconds(seconds);
+  }
   learnVideo();
   return kResultOk;
 }
@@ -309,6 +356,7 @@ int MpvBackend::unload() {
   }
   loaded_ = false;
   haltedAt_.reset();
+  resumedAt_.reset();
   length_.reset();
   expectedPath_.clear();
   const char* command[] = {"stop", nullptr};
@@ -316,6 +364,9 @@ int MpvBackend::unload() {
   // Wait for the file to be gone, so its last events do not reach the next open.
   waitUntil([this] { return idle_; }, kCloseTimeoutMs);
   fileLoaded_ = false;
+  timePos_.reset();
+  eofReached_ = false;
+  duration_.reset();
   return fromMpvError(result);
 }
 
@@ -347,10 +398,12 @@ int MpvBackend::seekTo(qint32 ms) {
   if (!waitUntil([&] { return restarts_ != restartsBefore || !fileLoaded_; }, kCommandTimeoutMs)) {
     return kErrorTimeout;
   }
+  refreshClock();
   // Halted after a seek, libmpv's clock can lag the target by the audio output's buffer until
   // playing resumes; the target is where the media stands.
   const MediaQuery end = length();
   haltedAt_ = end.result == kResultOk ? std::min(ms, end.value) : ms;
+  resumedAt_.reset();
   return kResultOk;
 }
 
@@ -360,11 +413,13 @@ int MpvBackend::halt() {
   }
   const int result = setPaused(true);
   if (result == kResultOk && !haltedAt_) {
-    const MediaQuery where = livePosition();
+    refreshClock();
+    const MediaQuery where = clockPosition();
     if (where.result == kResultOk) {
       haltedAt_ = where.value;
     }
   }
+  resumedAt_.reset();
   return result;
 }
 
@@ -380,7 +435,7 @@ int MpvBackend::play(std::optional<qint32> from) {
   }
   const int result = setPaused(false);
   if (result == kResultOk) {
-    haltedAt_.reset();
+    resumedAt_ = std::exchange(haltedAt_, std::nullopt);
   }
   return result;
 }
@@ -407,6 +462,11 @@ MediaQuery MpvBackend::length() {
   }
   // A file's length is fixed once it is loaded; the window asks for it on every tick.
   if (!length_) {
+    pumpEvents();
+    if (duration_) {
+      length_ = toMilliseconds(*duration_);
+      return {kResultOk, *length_};
+    }
     double seconds = 0;
     const int result = mpv_get_property(handle_.get(), "duration", MPV_FORMAT_DOUBLE, &seconds);
     if (result < 0) {
@@ -421,27 +481,46 @@ MediaQuery MpvBackend::position() {
   if (!loaded_) {
     return {kResultNoDevice, 0};
   }
+  pumpEvents();
   // At the end the position is the length exactly: the last frame's time may fall short of it.
-  int atEnd = 0;
-  mpv_get_property(handle_.get(), "eof-reached", MPV_FORMAT_FLAG, &atEnd);
-  if (atEnd != 0) {
+  if (eofReached_) {
     return length();
   }
   if (haltedAt_) {
     return {kResultOk, *haltedAt_};
   }
-  return livePosition();
+  return clockPosition();
 }
 
-MediaQuery MpvBackend::livePosition() {
-  const MediaQuery end = length();
+void MpvBackend::refreshClock() {
+  // Events still queued may carry values fetched before the command; take them first, so what
+  // is read now is not overwritten by them.
+  pumpEvents();
   double seconds = 0;
-  const int result = mpv_get_property(handle_.get(), "time-pos", MPV_FORMAT_DOUBLE, &seconds);
-  if (result < 0) {
-    return {fromMpvError(result), 0};
+  if (mpv_get_property(handle_.get(), "time-pos", MPV_FORMAT_DOUBLE, &seconds) >= 0) {
+    timePos_ = seconds;
+  } else {
+    timePos_.reset();
   }
-  const qint32 ms = toMilliseconds(seconds);
-  return {kResultOk, end.result == kResultOk ? std::min(ms, end.value) : ms};
+  int atEnd = 0;
+  mpv_get_property(handle_.get(), "eof-reached", MPV_FORMAT_FLAG, &atEnd);
+  eofReached_ = atEnd != 0;
+}
+
+MediaQuery MpvBackend::clockPosition() {
+  if (!timePos_) {
+    return {fromMpvError(MPV_ERROR_PROPERTY_UNAVAILABLE), 0};
+  }
+  const MediaQuery end = length();
+  const qint32 ms = toMilliseconds(*timePos_);
+  const qint32 clamped = end.result == kResultOk ? std::min(ms, end.value) : ms;
+  if (resumedAt_) {
+    if (clamped < *resumedAt_) {
+      return {kResultOk, *resumedAt_};
+    }
+    resumedAt_.reset();  // the clock has caught up; from now on it is right
+  }
+  return {kResultOk, clamped};
 }
 
 int MpvBackend::setTimeFormat(int format) {

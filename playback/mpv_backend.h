@@ -74,7 +74,10 @@ class MpvBackend : public MediaBackend {
   static void onRenderUpdate(void* self);
 
   void drainEvents();
+  // Takes every event libmpv has queued for this client, without waiting.
+  void pumpEvents();
   void handleEvent(const mpv_event& event);
+  void handlePropertyChange(quint64 id, const mpv_event_property& property);
   // Handles libmpv's events until `done` holds or `timeoutMs` passed; false on timeout.
   template <typename Done>
   bool waitUntil(Done done, int timeoutMs);
@@ -82,7 +85,11 @@ class MpvBackend : public MediaBackend {
   int setPaused(bool paused);
   int seekTo(qint32 ms);
   int halt();
-  MediaQuery livePosition();
+  // Reads the clock and the end flag from libmpv itself. Commands use it; queries do not, since
+  // every synchronous read stops libmpv's core thread.
+  void refreshClock();
+  // The position by the last clock value libmpv reported, rounded and clamped to the length.
+  MediaQuery clockPosition();
   int unload();
   void learnVideo();
   QRect targetRect() const;
@@ -106,9 +113,19 @@ class MpvBackend : public MediaBackend {
   int endFileResult_ = kResultOk;
   QString expectedPath_;  // the one file libmpv may load
 
+  // Observed properties: libmpv sends their changes as events, so a query reads these instead
+  // of waking libmpv's core thread.
+  std::optional<double> timePos_;  // seconds; empty while libmpv has no position
+  bool eofReached_ = false;
+  std::optional<double> duration_;  // seconds
+
   bool loaded_ = false;
   // Where the media stands while it is halted by a command (libmpv's own clock is not exact then).
   std::optional<qint32> haltedAt_;
+  // Where the last play resumed. After a halted seek libmpv's clock lags the target by the audio
+  // output's buffer and stays behind it for the first moments of playing: until the clock has
+  // passed this place, the media is here.
+  std::optional<qint32> resumedAt_;
   std::optional<qint32> length_;  // asked once per file
   bool hasVideo_ = false;
   QSize pictureSize_;
