@@ -172,9 +172,9 @@ void MpvBackend::drainEvents() {
   pumpEvents();
 }
 
-// mpv_wait_event with a zero timeout only looks at this client's queue. When an observed
-// property was marked changed, it asks the core for the new value once (which arrives as a
-// later event), not on every call.
+// mpv_wait_event with a zero timeout only looks at this client's queue (and, for an observed
+// property marked changed, asks the core once for its new value, which arrives as a later
+// event); the call that finds the queue empty sleeps briefly in a timed wait, so it is not free.
 void MpvBackend::pumpEvents() {
   while (true) {
     const mpv_event* event = mpv_wait_event(handle_.get(), 0);
@@ -462,7 +462,6 @@ MediaQuery MpvBackend::length() {
   }
   // A file's length is fixed once it is loaded; the window asks for it on every tick.
   if (!length_) {
-    pumpEvents();
     if (duration_) {
       length_ = toMilliseconds(*duration_);
       return {kResultOk, *length_};
@@ -481,7 +480,10 @@ MediaQuery MpvBackend::position() {
   if (!loaded_) {
     return {kResultNoDevice, 0};
   }
-  pumpEvents();
+  // The observed values are as fresh as the last drain of libmpv's events, which the wakeup
+  // callback queues whenever libmpv has news. Draining here would not pay: with nothing queued,
+  // mpv_wait_event(…, 0) still enters a timed wait on a condition variable, a futex sleep of
+  // about 50 µs (the timer slack) on every call.
   // At the end the position is the length exactly: the last frame's time may fall short of it.
   if (eofReached_) {
     return length();
