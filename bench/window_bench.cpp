@@ -206,15 +206,6 @@ BareCost runBare(const QString& mp3) {
   return {rusageSeconds(usage), clock.elapsed() / 1000.0, WIFEXITED(status) && WEXITSTATUS(status) == 0};
 }
 
-// The X server's process: its lock file holds its pid.
-qint64 xServerPid(const XvfbServer& server) {
-  QFile lock(QStringLiteral("/tmp/.X%1-lock").arg(server.display().mid(1)));
-  if (!lock.open(QIODevice::ReadOnly)) {
-    return -1;
-  }
-  return lock.readAll().trimmed().toLongLong();
-}
-
 bool xdotool(const XvfbServer& server, const QStringList& args, QString* out = nullptr) {
   QProcess tool;
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -254,7 +245,7 @@ ProgramCost runProgram(const QString& program, const QString& mp3, int mediaSeco
     std::printf("  (no Xvfb)\n");
     return {};
   }
-  const qint64 serverPid = xServerPid(server);
+  const qint64 serverPid = server.processId();
   QElapsedTimer clock;
   clock.start();
   const pid_t pid =

@@ -13,6 +13,8 @@ class XvfbServer {
 
   bool running() const { return running_; }
   QString display() const { return QStringLiteral(":%1").arg(number_); }
+  // The server's process id (to measure its CPU).
+  qint64 processId() const { return server_.processId(); }
   // The whole screen as an image (ImageMagick's `import`); a null image when that fails.
   QImage screenshot() const;
 
