@@ -30,6 +30,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "bench/support/bare_player.h"
 #include "playback/media_device.h"
 #include "playback/mpv_backend.h"
 #include "tests/support/media_files.h"
@@ -157,26 +158,6 @@ void reportPeak(const char* path) {
     std::fprintf(out, "%ld\n", peakRssKb());
     std::fclose(out);
   }
-}
-
-// libmpv alone, with what it needs to play the file and nothing else.
-int playBare(const char* file, int seconds) {
-  std::setlocale(LC_NUMERIC, "C");
-  mpv_handle* mpv = mpv_create();
-  mpv_set_option_string(mpv, "config", "no");
-  mpv_set_option_string(mpv, "terminal", "no");
-  mpv_set_option_string(mpv, "vo", "null");
-  mpv_set_option_string(mpv, "ao", qgetenv("QUORVI_AUDIO_OUTPUT").constData());
-  mpv_initialize(mpv);
-  const char* command[] = {"loadfile", file, nullptr};
-  mpv_command(mpv, command);
-  QElapsedTimer clock;
-  clock.start();
-  while (clock.elapsed() < seconds * 1000) {
-    mpv_wait_event(mpv, 0.5);
-  }
-  mpv_terminate_destroy(mpv);
-  return 0;
 }
 
 struct Cost {

@@ -39,6 +39,7 @@
 #include <benchmark/benchmark.h>
 
 #include "app/application.h"
+#include "bench/support/bare_player.h"
 #include "playback/mpv_backend.h"
 #include "tests/support/media_files.h"
 #include "tests/support/window_fixture.h"
@@ -99,35 +100,6 @@ void BM_TimerTick(benchmark::State& state) {
 BENCHMARK(BM_TimerTick)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 // --- 2. the whole program against bare libmpv ---
-
-// libmpv alone: plays the file with the null outputs until it ends.
-int playBare(const char* file) {
-  std::setlocale(LC_NUMERIC, "C");
-  mpv_handle* mpv = mpv_create();
-  mpv_set_option_string(mpv, "config", "no");
-  mpv_set_option_string(mpv, "terminal", "no");
-  mpv_set_option_string(mpv, "vo", "null");
-  mpv_set_option_string(mpv, "ao", "null");
-  if (mpv_initialize(mpv) < 0) {
-    return 1;
-  }
-  const char* command[] = {"loadfile", file, nullptr};
-  mpv_command(mpv, command);
-  int result = 1;
-  for (;;) {
-    const mpv_event* event = mpv_wait_event(mpv, 10);
-    if (event->event_id == MPV_EVENT_END_FILE) {
-      const auto* end = static_cast<const mpv_event_end_file*>(event->data);
-      result = end->reason == MPV_END_FILE_REASON_EOF ? 0 : 1;
-      break;
-    }
-    if (event->event_id == MPV_EVENT_SHUTDOWN) {
-      break;
-    }
-  }
-  mpv_terminate_destroy(mpv);
-  return result;
-}
 
 // User plus system CPU seconds a process has used so far (/proc/<pid>/stat), or nothing.
 std::optional<double> cpuSeconds(qint64 pid) {
