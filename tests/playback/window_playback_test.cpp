@@ -27,10 +27,6 @@ constexpr int kBoundMs = 10000;  // bounds the waits below; a healthy run needs 
 constexpr double kSeconds = 3.0;
 constexpr qint32 kLengthMs = 3000;
 
-bool shown(const QWidget* w) {
-  return !w->isHidden();
-}
-
 // Runs the event loop (the position timer, libmpv's queued events) until `done` holds.
 bool runUntil(const std::function<bool()>& done) {
   const QDeadlineTimer deadline(kBoundMs);

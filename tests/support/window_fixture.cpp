@@ -35,27 +35,40 @@ WindowFixture::~WindowFixture() {
   Application::instance()->setErrorBox(std::make_unique<MessageErrorBox>());
 }
 
-namespace {
-void send(QWidget* target, QEvent::Type type, QPoint p, Qt::MouseButton button, Qt::MouseButtons buttons) {
+void sendMouse(QWidget* target, QEvent::Type type, QPoint p, Qt::MouseButton button,
+               Qt::MouseButtons buttons) {
   QMouseEvent event(type, QPointF(p), QPointF(target->mapToGlobal(p)), button, buttons, Qt::NoModifier);
   QCoreApplication::sendEvent(target, &event);
 }
-}  // namespace
+
+const char* nameOf(PlayerState state) {
+  switch (state) {
+    case PlayerState::Start:
+      return "start";
+    case PlayerState::Playing:
+      return "playing";
+    case PlayerState::Paused:
+      return "paused";
+    case PlayerState::Stopped:
+      return "stopped";
+  }
+  return "?";
+}
 
 void WindowFixture::press(QPoint p, Qt::MouseButton button) {
-  send(window.get(), QEvent::MouseButtonPress, p, button, button);
+  sendMouse(window.get(), QEvent::MouseButtonPress, p, button, button);
 }
 
 void WindowFixture::doubleClick(QPoint p, Qt::MouseButton button) {
-  send(window.get(), QEvent::MouseButtonDblClick, p, button, button);
+  sendMouse(window.get(), QEvent::MouseButtonDblClick, p, button, button);
 }
 
 void WindowFixture::move(QPoint p, Qt::MouseButtons buttons) {
-  send(window.get(), QEvent::MouseMove, p, Qt::NoButton, buttons);
+  sendMouse(window.get(), QEvent::MouseMove, p, Qt::NoButton, buttons);
 }
 
 void WindowFixture::release(QPoint p, Qt::MouseButton button) {
-  send(window.get(), QEvent::MouseButtonRelease, p, button, Qt::NoButton);
+  sendMouse(window.get(), QEvent::MouseButtonRelease, p, button, Qt::NoButton);
 }
 
 void WindowFixture::click(QWidget* control) {

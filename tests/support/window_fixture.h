@@ -14,6 +14,19 @@
 #include "ui/main_fenster.h"
 #include "widgets/url_opener.h"
 
+// The stored visibility flag of a control (true also while the window is not on screen).
+inline bool shown(const QWidget* control) {
+  return !control->isHidden();
+}
+
+// Sends a real mouse event to `target` at `p` (target coordinates).
+void sendMouse(QWidget* target, QEvent::Type type, QPoint p, Qt::MouseButton button,
+               Qt::MouseButtons buttons);
+
+// The player's states as the picture pairs record them, for tables of cases.
+enum class PlayerState { Start, Playing, Paused, Stopped };
+const char* nameOf(PlayerState state);
+
 // Answers the open dialog from a script and records what it was asked.
 class ScriptedFileDialog : public FileDialogRunner {
  public:

@@ -10,11 +10,7 @@
 #include "widgets/skin_label.h"
 #include "widgets/starfield.h"
 
-namespace {
-bool shown(const QWidget* w) {
-  return !w->isHidden();
-}
-}  // namespace
+namespace {}  // namespace
 
 TEST(OpenClick, AsksTheDialogWithTitleFiltersAndTheLastConfirmedFile) {
   WindowFixture f;

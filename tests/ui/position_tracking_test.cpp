@@ -17,10 +17,6 @@ constexpr int kAudio = 1;
 constexpr int kVideo = 2;
 constexpr quint8 kPresetSpeed = 33;  // a starfield speed no tick of these tests would write
 
-bool shown(const QWidget* w) {
-  return !w->isHidden();
-}
-
 // Opens a file of `length` units in `mode` and forgets the commands of the open.
 void openPlaying(WindowFixture& f, qint32 length, int mode) {
   f.backend->lengthMs = length;

@@ -15,23 +15,7 @@ namespace {
 
 constexpr int kAudio = 1;
 
-bool shown(const QWidget* w) {
-  return !w->isHidden();
-}
-
-enum class State { Playing, Paused, Stopped };
-
-const char* nameOf(State s) {
-  switch (s) {
-    case State::Playing:
-      return "playing";
-    case State::Paused:
-      return "paused";
-    case State::Stopped:
-      return "stopped";
-  }
-  return "?";
-}
+using State = PlayerState;
 
 // Opens a file of `length` units in audio mode, brings the window into `state`, puts the device
 // at `position`, lets one tick show it (while playing) and forgets the commands so far.
@@ -66,12 +50,6 @@ Pictures picturesOf(TMainFenster& w) {
 
 const Pictures kPausedPictures{false, true, false, true};
 const Pictures kStoppedPictures{true, false, true, false};
-
-void sendMouse(QWidget* target, QEvent::Type type, QPoint p, Qt::MouseButton button,
-               Qt::MouseButtons buttons) {
-  QMouseEvent event(type, QPointF(p), QPointF(target->mapToGlobal(p)), button, buttons, Qt::NoModifier);
-  QCoreApplication::sendEvent(target, &event);
-}
 
 }  // namespace
 

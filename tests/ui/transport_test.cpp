@@ -18,25 +18,7 @@ constexpr int kVideo = 2;
 constexpr qint32 kLength = 10000;
 constexpr qint32 kPlayedTo = 4000;
 
-bool shown(const QWidget* w) {
-  return !w->isHidden();
-}
-
-enum class State { Start, Playing, Paused, Stopped };
-
-const char* nameOf(State s) {
-  switch (s) {
-    case State::Start:
-      return "start";
-    case State::Playing:
-      return "playing";
-    case State::Paused:
-      return "paused";
-    case State::Stopped:
-      return "stopped";
-  }
-  return "?";
-}
+using State = PlayerState;
 
 // Brings a fresh window into `state` through the handlers themselves, with the device somewhere
 // in the middle of the media, and forgets the commands that took it there.

@@ -12,12 +12,6 @@
 
 namespace {
 
-void sendMouse(QWidget* target, QEvent::Type type, QPoint p, Qt::MouseButton button,
-               Qt::MouseButtons buttons) {
-  QMouseEvent event(type, QPointF(p), QPointF(target->mapToGlobal(p)), button, buttons, Qt::NoModifier);
-  QCoreApplication::sendEvent(target, &event);
-}
-
 // A left-button drag of the slider's thumb to x (slider coordinates).
 void dragTo(BitmapSlider* slider, int x) {
   sendMouse(slider, QEvent::MouseButtonPress, QPoint(8, 5), Qt::LeftButton, Qt::LeftButton);
